@@ -1,0 +1,3 @@
+#include "qrcode/module_name.h"
+
+std::string 模块名称;
