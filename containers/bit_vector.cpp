@@ -4,7 +4,11 @@
 
 #include "qrcode/exception_report.h"
 
-位向量类::位向量类() : 存储_(初始字节数, 0) {}
+// Class names are set here, not in the header: narrow literals are GBK only
+// in the module's own translation units.
+位向量类::位向量类() : 类名("位向量类"), 存储_(初始字节数, 0) {}
+
+位向量子类::位向量子类() : 子类名("位向量子类") {}
 
 字节集 位向量类::取字节数组() const { return 存储_; }
 

@@ -27,7 +27,7 @@ class 位向量类 {
   const 字节集& 存储() const noexcept { return 存储_; }
 
  protected:
-  std::string 类名 = "位向量类";
+  std::string 类名;
 
  private:
   static constexpr std::size_t 初始字节数 = 32;
@@ -39,6 +39,8 @@ class 位向量类 {
 // combine that inner vector, the inherited ones act on itself.
 class 位向量子类 : public 位向量类 {
  public:
+  位向量子类();
+
   void 置位向量(const 位向量类& 向量);
   位向量类 取位向量() const;
   void 追加位向量(const 位向量类& 向量);
@@ -48,6 +50,6 @@ class 位向量子类 : public 位向量类 {
   位向量类 交出位向量() noexcept;
 
  private:
-  std::string 子类名 = "位向量子类";
+  std::string 子类名;
   位向量类 内部向量_;
 };

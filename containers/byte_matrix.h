@@ -31,7 +31,7 @@ class 字节矩阵类 {
   }
 
  private:
-  std::string 类名 = "字节矩阵类";
+  std::string 类名;
   字节网格 单元_;
   std::int32_t 宽度_ = 0;
   std::int32_t 高度_ = 0;
