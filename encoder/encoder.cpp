@@ -27,7 +27,12 @@ const 模式类& 字节模式() { return 模式表[2]; }
 
 }  // namespace
 
-void 编码类::编码(std::string_view 内容, const 容错级别类& 级别, 二维码类& 记录) {
+void 编码类::编码(std::string_view 内容, const 容错级别类& 级别, 二维码类& 目标) {
+  // The symbol is built in a record of its own and handed over whole at the
+  // end: the character walk lets the window run events, and a request
+  // started from one of them writes the shared record in the meantime.
+  二维码类 记录;
+  记录.重置();
   位向量类 数据位;
   位向量类 头部位;
   位向量类 最终位;
@@ -63,6 +68,7 @@ void 编码类::编码(std::string_view 内容, const 容错级别类& 级别, �
   记录.置矩阵(std::move(矩阵));
 
   if (!记录.是否有效()) 引发异常(类名, "编码", "无效的二维码");
+  目标 = std::move(记录);
 }
 
 void 编码类::初始化二维码(std::int32_t n, const 容错级别类& 级别, const 模式类& 模式, 二维码类& 记录) {

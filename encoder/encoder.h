@@ -18,7 +18,8 @@ class 二维码类;
 
 class 编码类 {
  public:
-  // Runs the whole pipeline and leaves the symbol in 记录.
+  // Runs the whole pipeline and leaves the symbol in 记录, which is written
+  // only once the symbol is complete and valid.
   void 编码(std::string_view 内容, const 容错级别类& 级别, 二维码类& 记录);
 
   // Stores level and mode and the smallest version whose data capacity is

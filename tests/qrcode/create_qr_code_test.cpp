@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "platform/event_pump.h"
 #include "qrcode/create_qr_code.h"
 #include "qrcode/shared_record.h"
 #include "support/failure_capture.h"
@@ -110,6 +111,34 @@ TEST(CreateQrCode, SmallRequestShowsTheTopLeftOfTheSymbol) {
     for (std::int32_t x = 0; x < 8; ++x)
       EXPECT_EQ(bmp[54 + static_cast<std::size_t>(9 - (y + 2)) * 32 + static_cast<std::size_t>(x + 2) * 3],
                 共享二维码.矩阵().取单元值(x, y) == 1 ? 0 : 255);
+}
+
+// A request started from the events the encoder lets through, as a second
+// click would, while the first one counts its digits.
+int 让出次数 = 0;
+std::vector<std::string> 内层结果;
+
+TEST(CreateQrCode, RequestStartedFromAPendingEventLeavesTheOuterSymbolWhole) {
+  const std::string 外层(300, '5');  // numeric, version 6 at L
+  让出次数 = 0;
+  内层结果.clear();
+  platform::set_event_pump([] {
+    // The mode choice pumps twice per digit; the next pump is the count's.
+    if (++让出次数 == 601) 内层结果 = zbar_decode_bmp(创建二维码("1", "H", 500, 500));
+  });
+  字节集 bmp;
+  try {
+    bmp = 创建二维码(外层, "L", 500, 500);
+  } catch (...) {
+    platform::set_event_pump(nullptr);
+    throw;
+  }
+  platform::set_event_pump(nullptr);
+  EXPECT_EQ(内层结果, (std::vector<std::string>{"1"}));
+  EXPECT_EQ(zbar_decode_bmp(bmp), (std::vector<std::string>{外层}));
+  EXPECT_EQ(共享二维码.取模式().取名称(), "数字");
+  EXPECT_EQ(共享二维码.取容错级别().取名称(), "L");
+  EXPECT_EQ(共享二维码.取版本号(), 6);
 }
 
 }  // namespace
