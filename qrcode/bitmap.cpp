@@ -40,16 +40,30 @@ std::int64_t 位图文件大小(std::int64_t 宽度, std::int64_t 高度) noexce
   写16位(头 + 26, 1);
   写16位(头 + 28, 24);
 
-  const std::int32_t 可读列数 = std::min(宽度, 单元.列数);
+  const std::int32_t 可读列数 = std::max(0, std::min(宽度, 单元.列数));
+  const std::uint8_t* 上一行 = nullptr;
+  const std::uint8_t* 上一像素 = nullptr;
   for (std::int32_t y = 0; y < 高度; ++y) {
     // The bottom row comes first in the file.
     std::uint8_t* 像素 = 文件.data() + 头部大小 + static_cast<std::size_t>(高度 - 1 - y) * 行长;
-    std::memset(像素, 255, static_cast<std::size_t>(宽度) * 3);
-    if (y >= 单元.行数) continue;
-    const std::uint8_t* 行 = 单元.单元.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(单元.列数);
-    for (std::int32_t x = 0; x < 可读列数; ++x) {
-      if (行[x] == 1) std::memset(像素 + static_cast<std::size_t>(x) * 3, 0, 3);
+    const std::uint8_t* 行 =
+        y < 单元.行数 ? 单元.单元.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(单元.列数) : nullptr;
+    // A scaled symbol repeats each row many times; a repeated row is copied whole.
+    if (上一像素 != nullptr && (行 == 上一行 || (行 != nullptr && 上一行 != nullptr &&
+                                                std::memcmp(行, 上一行, static_cast<std::size_t>(可读列数)) == 0))) {
+      std::memcpy(像素, 上一像素, static_cast<std::size_t>(宽度) * 3);
+    } else {
+      std::int32_t x = 0;
+      for (; 行 != nullptr && x < 可读列数; ++x) {
+        const std::uint8_t 值 = 行[x] == 1 ? 0 : 255;
+        像素[3 * x] = 值;
+        像素[3 * x + 1] = 值;
+        像素[3 * x + 2] = 值;
+      }
+      std::memset(像素 + static_cast<std::size_t>(x) * 3, 255, static_cast<std::size_t>(宽度 - x) * 3);
     }
+    上一行 = 行;
+    上一像素 = 像素;
   }
   return 文件;
 }
