@@ -9,6 +9,7 @@
 #include "cli/atomic_file.h"
 #include "cli/code_maker.h"
 #include "cli/files.h"
+#include "cli/module_failure.h"
 #include "cli/record_info.h"
 #include "cli/terminal_writer.h"
 #include "platform/encoding.h"
@@ -56,6 +57,8 @@ int run_single(const arguments& args) {
   const auto info = [&] { return info_line(共享二维码, platform::gbk_to_utf8(request.content).value_or("")); };
 
   if (args.output && *args.output == "-") {
+    if (::isatty(STDOUT_FILENO) != 0)
+      throw error("standard output is a terminal; send the BMP to a file or a pipe, or leave out -o to see the code");
     write_standard_output({reinterpret_cast<const char*>(bmp.data()), bmp.size()});
     if (args.info) std::fputs(info().c_str(), stderr);  // stdout carries the image
     return 0;
