@@ -4,9 +4,12 @@
 
 #include "matrix/mask_helper.h"
 #include "matrix/matrix_builder.h"
+#include "matrix/packed_penalty.h"
 
 std::int32_t 计算掩码惩罚(const 字节矩阵类& 矩阵) {
   const 掩码辅助类 辅助;
+  // Scored eight times per symbol: the packed form reads each line once.
+  if (const auto 前三 = 位压缩罚分1至3(矩阵)) return *前三 + 辅助.罚分规则4(矩阵);
   return 辅助.罚分规则1(矩阵) + 辅助.罚分规则2(矩阵) + 辅助.罚分规则3(矩阵) + 辅助.罚分规则4(矩阵);
 }
 
