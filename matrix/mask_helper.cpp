@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "matrix/unsigned_shift.h"
 #include "qrcode/exception_report.h"
 #include "tables/qr_code.h"
 
@@ -10,19 +9,7 @@
 
 std::int32_t 掩码辅助类::取数据掩码位(std::int32_t 掩码, std::int32_t x, std::int32_t y) const {
   if (!二维码类::是否有效掩码(掩码)) 引发异常(类名, "取数据掩码位", "掩图无效。");
-  std::int32_t v = 0;
-  switch (掩码) {
-    case 0: v = (x + y) % 2; break;
-    case 1: v = y % 2; break;
-    case 2: v = x % 3; break;
-    case 3: v = (x + y) % 3; break;
-    case 4: v = (无符号右移(y, 1) + x / 3) % 2; break;
-    case 5: v = (x * y) % 2 + (x * y) % 3; break;
-    case 6: v = ((x * y) % 2 + (x * y) % 3) % 2; break;
-    case 7: v = ((x * y) % 3 + (x + y) % 2) % 2; break;
-    default: break;
-  }
-  return v == 0 ? 1 : 0;
+  return 掩码位(掩码, x, y);
 }
 
 namespace {

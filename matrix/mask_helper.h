@@ -6,6 +6,7 @@
 #include <string>
 
 #include "containers/byte_matrix.h"
+#include "matrix/unsigned_shift.h"
 
 class 掩码辅助类 {
  public:
@@ -13,6 +14,22 @@ class 掩码辅助类 {
 
   // 1 when the mask inverts the module in column x, row y.
   std::int32_t 取数据掩码位(std::int32_t 掩码, std::int32_t x, std::int32_t y) const;
+  // The same for a mask already known to be 0..7, for the per-cell loop.
+  static constexpr std::int32_t 掩码位(std::int32_t 掩码, std::int32_t x, std::int32_t y) noexcept {
+    std::int32_t v = 0;
+    switch (掩码) {
+      case 0: v = (x + y) % 2; break;
+      case 1: v = y % 2; break;
+      case 2: v = x % 3; break;
+      case 3: v = (x + y) % 3; break;
+      case 4: v = (无符号右移(y, 1) + x / 3) % 2; break;
+      case 5: v = (x * y) % 2 + (x * y) % 3; break;
+      case 6: v = ((x * y) % 2 + (x * y) % 3) % 2; break;
+      case 7: v = ((x * y) % 3 + (x + y) % 2) % 2; break;
+      default: break;
+    }
+    return v == 0 ? 1 : 0;
+  }
   // Runs of five or more equal cells in rows and columns.
   std::int32_t 罚分规则1(const 字节矩阵类& 矩阵) const;
   // 2 x 2 blocks of one colour.
