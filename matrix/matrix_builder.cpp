@@ -290,29 +290,25 @@ void 矩阵应用类::插入版本信息(std::int32_t 版本号, 字节矩阵类
   }
 }
 
-void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, std::int32_t 掩码, 字节矩阵类& 矩阵) const {
-  const 掩码辅助类 掩码辅助;
-  const bool 有效掩码 = 二维码类::是否有效掩码(掩码);
-  // Bits are read straight from the storage; k never passes the length.
-  const 字节集& 存储 = 数据位.存储();
-  const std::int32_t 位数 = 数据位.取长度();
+namespace {
+
+// The zig-zag walk over the empty cells; 条件(x, y) is 1 where the mask
+// inverts the cell. Returns how many bits were placed.
+template <typename 条件类>
+std::int32_t 放置数据位(const 字节集& 存储, std::int32_t 位数, 字节矩阵类& 矩阵, 条件类 条件) {
   const std::int32_t 宽 = 矩阵.取宽度();
   const std::int32_t 高 = 矩阵.取高度();
   std::int32_t k = 0;
   std::int32_t d = -1;
   std::int32_t y = 高 - 1;
   const auto 填入 = [&](std::int32_t x) {
-    if (!是否为空(矩阵.取单元值(x, y))) return;
+    if (!矩阵应用类::是否为空(矩阵.取单元值(x, y))) return;
     std::int32_t b = 0;
     if (k < 位数) {
       b = (存储[static_cast<std::size_t>(k >> 3)] >> (7 - (k & 7))) & 1;
       ++k;
     }
-    if (掩码 != -1) {
-      // A bad mask goes through the checked condition, which reports it.
-      const std::int32_t 位 = 有效掩码 ? 掩码辅助类::掩码位(掩码, x, y) : 掩码辅助.取数据掩码位(掩码, x, y);
-      if (位 == 1) b ^= 1;
-    }
+    if (条件(x, y) == 1) b ^= 1;
     矩阵.置单元值(x, y, b);
   };
   for (std::int32_t x = 宽 - 1; x > 0; x -= 2) {
@@ -324,6 +320,36 @@ void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, std::
     }
     d = -d;
     y += d;
+  }
+  return k;
+}
+
+// One instance per mask, so the condition is not chosen again per cell.
+template <std::int32_t 掩码>
+std::int32_t 按掩码放置(const 字节集& 存储, std::int32_t 位数, 字节矩阵类& 矩阵) {
+  return 放置数据位(存储, 位数, 矩阵, [](std::int32_t x, std::int32_t y) { return 掩码辅助类::掩码位(掩码, x, y); });
+}
+
+using 放置函数 = std::int32_t (*)(const 字节集&, std::int32_t, 字节矩阵类&);
+constexpr 放置函数 各掩码放置[8] = {按掩码放置<0>, 按掩码放置<1>, 按掩码放置<2>, 按掩码放置<3>,
+                                   按掩码放置<4>, 按掩码放置<5>, 按掩码放置<6>, 按掩码放置<7>};
+
+}  // namespace
+
+void 矩阵应用类::插入数据信息位(const 位向量类& 数据位, std::int32_t 掩码, 字节矩阵类& 矩阵) const {
+  // Bits are read straight from the storage; k never passes the length.
+  const 字节集& 存储 = 数据位.存储();
+  const std::int32_t 位数 = 数据位.取长度();
+  std::int32_t k = 0;
+  if (掩码 == -1) {
+    k = 放置数据位(存储, 位数, 矩阵, [](std::int32_t, std::int32_t) { return 0; });
+  } else if (二维码类::是否有效掩码(掩码)) {
+    k = 各掩码放置[掩码](存储, 位数, 矩阵);
+  } else {
+    // A bad mask goes through the checked condition, which reports it.
+    const 掩码辅助类 掩码辅助;
+    k = 放置数据位(存储, 位数, 矩阵,
+                   [&](std::int32_t x, std::int32_t y) { return 掩码辅助.取数据掩码位(掩码, x, y); });
   }
   if (k != 位数) {
     std::string 信息 = "数据位未被全部填充，n：";

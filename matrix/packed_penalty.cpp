@@ -1,14 +1,15 @@
 #include "matrix/packed_penalty.h"
 
+#include <algorithm>
 #include <bitset>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t 最长 = 192;  // a version-40 side is 177
-using 线 = std::bitset<最长>;
 
 // Bit j is the cell j of the line.
+template <typename 线>
 线 前几位(std::int32_t n) {
   线 m;
   for (std::int32_t j = 0; j < n; ++j) m.set(static_cast<std::size_t>(j));
@@ -17,6 +18,7 @@ using 线 = std::bitset<最长>;
 
 // Runs of n >= 5 equal cells score n - 2: one per cell from the fifth on,
 // plus two per run.
+template <typename 线>
 std::int32_t 游程罚分(const 线& r, const 线& 有效) {
   const 线 等 = ~(r ^ (r << 1)) & (有效 & (有效 << 1));  // cell j equals cell j - 1
   const 线 第五起 = 等 & (等 << 1) & (等 << 2) & (等 << 3);
@@ -25,6 +27,7 @@ std::int32_t 游程罚分(const 线& r, const 线& 有效) {
 }
 
 // 1,0,1,1,1,0,1 from cell j on, with four light cells after it or before it.
+template <typename 线>
 std::int32_t 探测罚分(const 线& r, const 线& 有效) {
   const 线 浅 = ~r & 有效;
   const 线 样式 = r & (浅 >> 1) & (r >> 2) & (r >> 3) & (r >> 4) & (浅 >> 5) & (r >> 6);
@@ -33,14 +36,12 @@ std::int32_t 探测罚分(const 线& r, const 线& 有效) {
   return static_cast<std::int32_t>((样式 & (后浅 | 前浅)).count()) * 40;
 }
 
-}  // namespace
-
-std::optional<std::int32_t> 位压缩罚分1至3(const 字节矩阵类& 矩阵) {
+// Lines of N bits: small symbols pay for one word per line, not three.
+template <std::size_t N>
+std::optional<std::int32_t> 按宽度罚分(const 字节矩阵类& 矩阵) {
+  using 线 = std::bitset<N>;
   const std::int32_t 宽 = 矩阵.取宽度();
   const std::int32_t 高 = 矩阵.取高度();
-  if (宽 <= 0 || 高 <= 0 || 宽 > static_cast<std::int32_t>(最长) || 高 > static_cast<std::int32_t>(最长)) {
-    return std::nullopt;
-  }
   const 字节网格& 格 = 矩阵.单元();
   std::vector<线> 行(static_cast<std::size_t>(高));
   std::vector<线> 列(static_cast<std::size_t>(宽));
@@ -55,8 +56,8 @@ std::optional<std::int32_t> 位压缩罚分1至3(const 字节矩阵类& 矩阵) 
       }
     }
   }
-  const 线 行有效 = 前几位(宽);
-  const 线 列有效 = 前几位(高);
+  const 线 行有效 = 前几位<线>(宽);
+  const 线 列有效 = 前几位<线>(高);
   std::int32_t 罚分 = 0;
   for (const 线& r : 行) 罚分 += 游程罚分(r, 行有效) + 探测罚分(r, 行有效);
   for (const 线& c : 列) 罚分 += 游程罚分(c, 列有效) + 探测罚分(c, 列有效);
@@ -69,4 +70,14 @@ std::optional<std::int32_t> 位压缩罚分1至3(const 字节矩阵类& 矩阵) 
     罚分 += static_cast<std::int32_t>(同.count()) * 3;
   }
   return 罚分;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> 位压缩罚分1至3(const 字节矩阵类& 矩阵) {
+  const std::int32_t 边 = std::max(矩阵.取宽度(), 矩阵.取高度());
+  if (矩阵.取宽度() <= 0 || 矩阵.取高度() <= 0 || 边 > static_cast<std::int32_t>(最长)) return std::nullopt;
+  if (边 <= 64) return 按宽度罚分<64>(矩阵);
+  if (边 <= 128) return 按宽度罚分<128>(矩阵);
+  return 按宽度罚分<最长>(矩阵);
 }
