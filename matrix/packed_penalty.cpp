@@ -43,19 +43,28 @@ std::optional<std::int32_t> 按宽度罚分(const 字节矩阵类& 矩阵) {
   const std::int32_t 宽 = 矩阵.取宽度();
   const std::int32_t 高 = 矩阵.取高度();
   const 字节网格& 格 = 矩阵.单元();
+  const std::uint8_t* 起点 = 格.单元.data();
+  const auto 行距 = static_cast<std::size_t>(格.列数);
+  std::uint8_t 或值 = 0;
+  // n cells from p on, 步 apart, into one line, a word at a time.
+  const auto 打包 = [&](const std::uint8_t* p, std::size_t 步, std::int32_t n) {
+    std::uint64_t 字[N / 64] = {};
+    for (std::int32_t j = 0; j < n; ++j, p += 步) {
+      或值 |= *p;
+      字[j >> 6] |= static_cast<std::uint64_t>(*p & 1U) << (j & 63);
+    }
+    线 结果;
+    for (std::size_t i = N / 64; i-- > 0;) {
+      结果 <<= 64;
+      结果 |= 线(字[i]);
+    }
+    return 结果;
+  };
   std::vector<线> 行(static_cast<std::size_t>(高));
   std::vector<线> 列(static_cast<std::size_t>(宽));
-  for (std::int32_t y = 0; y < 高; ++y) {
-    const std::uint8_t* p = 格.单元.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(格.列数);
-    线& 这行 = 行[static_cast<std::size_t>(y)];
-    for (std::int32_t x = 0; x < 宽; ++x) {
-      if (p[x] > 1) return std::nullopt;
-      if (p[x] != 0) {
-        这行.set(static_cast<std::size_t>(x));
-        列[static_cast<std::size_t>(x)].set(static_cast<std::size_t>(y));
-      }
-    }
-  }
+  for (std::int32_t y = 0; y < 高; ++y) 行[static_cast<std::size_t>(y)] = 打包(起点 + static_cast<std::size_t>(y) * 行距, 1, 宽);
+  if (或值 > 1) return std::nullopt;
+  for (std::int32_t x = 0; x < 宽; ++x) 列[static_cast<std::size_t>(x)] = 打包(起点 + x, 行距, 高);
   const 线 行有效 = 前几位<线>(宽);
   const 线 列有效 = 前几位<线>(高);
   std::int32_t 罚分 = 0;
