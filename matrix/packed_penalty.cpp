@@ -1,8 +1,8 @@
 #include "matrix/packed_penalty.h"
 
 #include <algorithm>
+#include <array>
 #include <bitset>
-#include <vector>
 
 namespace {
 
@@ -60,19 +60,26 @@ std::optional<std::int32_t> 按宽度罚分(const 字节矩阵类& 矩阵) {
     }
     return 结果;
   };
-  std::vector<线> 行(static_cast<std::size_t>(高));
-  std::vector<线> 列(static_cast<std::size_t>(宽));
+  // On the stack: small symbols are scored often and quickly.
+  std::array<线, N> 行;
+  std::array<线, N> 列;
   for (std::int32_t y = 0; y < 高; ++y) 行[static_cast<std::size_t>(y)] = 打包(起点 + static_cast<std::size_t>(y) * 行距, 1, 宽);
   if (或值 > 1) return std::nullopt;
   for (std::int32_t x = 0; x < 宽; ++x) 列[static_cast<std::size_t>(x)] = 打包(起点 + x, 行距, 高);
   const 线 行有效 = 前几位<线>(宽);
   const 线 列有效 = 前几位<线>(高);
   std::int32_t 罚分 = 0;
-  for (const 线& r : 行) 罚分 += 游程罚分(r, 行有效) + 探测罚分(r, 行有效);
-  for (const 线& c : 列) 罚分 += 游程罚分(c, 列有效) + 探测罚分(c, 列有效);
+  for (std::int32_t y = 0; y < 高; ++y) {
+    const 线& r = 行[static_cast<std::size_t>(y)];
+    罚分 += 游程罚分(r, 行有效) + 探测罚分(r, 行有效);
+  }
+  for (std::int32_t x = 0; x < 宽; ++x) {
+    const 线& c = 列[static_cast<std::size_t>(x)];
+    罚分 += 游程罚分(c, 列有效) + 探测罚分(c, 列有效);
+  }
   // 2 x 2 blocks: cell j equals its right neighbour in both rows and its lower one.
   const 线 块有效 = 行有效 & (行有效 >> 1);
-  for (std::size_t y = 0; y + 1 < 行.size(); ++y) {
+  for (std::size_t y = 0; y + 1 < static_cast<std::size_t>(高); ++y) {
     const 线& a = 行[y];
     const 线& b = 行[y + 1];
     const 线 同 = ~(a ^ (a >> 1)) & ~(b ^ (b >> 1)) & ~(a ^ b) & 块有效;
